@@ -41,9 +41,14 @@ void DateAnalysis::AnalyseProject(const std::string& strLogFile, ProgressList& l
     for (int32_t position = 0; position < count; ++position) {
       services_.events.DoEvents();
       auto component = ComponentAt(position);
-      lstBox.AddItem("Date Analysing : " + component->Name() + ", " + component->FileNames(0));
+      // Each read is a statement of its own, so the environment sees them in this order.
+      const std::string shown_name = component->Name();
+      const std::string shown_path = component->FileNames(0);
+      lstBox.AddItem("Date Analysing : " + shown_name + ", " + shown_path);
       lstBox.Refresh();
-      Analyse(component->FileNames(0), component->Name(), strLogFile);
+      const std::string path = component->FileNames(0);
+      const std::string name = component->Name();
+      Analyse(path, name, strLogFile);
     }
     lstBox.AddItem("Finished");
   } catch (const RuntimeError& error) {
