@@ -24,6 +24,7 @@ std::string ErrorDescription(int32_t number) {
     case kErrPathNotFound: return "Path not found";
     case kErrObjectNotSet: return "Object variable or With block variable not set";
     case kErrObjectRequired: return "Object required";
+    case kErrCannotCreateObject: return "ActiveX component can't create object";
     case kErrAutomation: return "Automation error";
     default: return "Application-defined or object-defined error";
   }

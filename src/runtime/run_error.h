@@ -26,6 +26,7 @@ enum ErrorNumber : int32_t {
   kErrPathNotFound = 76,
   kErrObjectNotSet = 91,
   kErrObjectRequired = 424,
+  kErrCannotCreateObject = 429,
   kErrAutomation = 440,
 };
 
