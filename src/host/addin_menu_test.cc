@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "runtime/run_error.h"
+#include "testing/error_number.h"
 
 namespace quillon {
 namespace {
@@ -26,14 +27,7 @@ class CountingHandler : public AddInEventHandler {
   std::function<void()> on_click_;
 };
 
-int ErrorNumber(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const RuntimeError& error) {
-    return error.number();
-  }
-  return 0;
-}
+using testing::ErrorNumber;
 
 TEST(AddInsMenuTest, ItemsKeepTheirOrderAndLeaveWhenRemoved) {
   AddInsMenu menu;

@@ -11,20 +11,14 @@
 #include <gtest/gtest.h>
 
 #include "host/fixture_folder_test_util.h"
+#include "testing/error_number.h"
 
 namespace quillon {
 namespace {
 
 using Components = std::vector<std::pair<std::string, std::string>>;  // name, path
 
-int ErrorNumber(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const RuntimeError& error) {
-    return error.number();
-  }
-  return 0;
-}
+using testing::ErrorNumber;
 
 // Every component as the object model hands it out, in position order.
 Components Walk(VBApplication& app) {

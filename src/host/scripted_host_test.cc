@@ -8,20 +8,14 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+#include "testing/error_number.h"
 
 namespace quillon {
 namespace {
 
 using Log = std::vector<std::string>;
 
-int ErrorNumber(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const RuntimeError& error) {
-    return error.number();
-  }
-  return 0;
-}
+using testing::ErrorNumber;
 
 class Handler : public AddInEventHandler {
  public:
