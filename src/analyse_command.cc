@@ -1,34 +1,58 @@
-// The headless run: the same add-in, window and run as on a display, on the headless backend.
+// The headless run: the same environment window, add-in, main window and run as on a
+// display, on the headless backend, driven by a show hook for each window.
 #include "analyse_command.h"
 
 #include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "host/class_registry.h"
+#include "host/environment_window.h"
 #include "host/project_file_host.h"
 #include "host/qln_class.h"
-#include "host/type_library.h"
 #include "ui/headless_window_system.h"
 
 namespace quillon {
+namespace {
+
+constexpr char kMainWindowTitle[] = "Quillon";
+
+// In the environment window: choose each "Quillon..." item, then close the window.
+void DriveEnvironment(HeadlessWindow& window) {
+  std::vector<std::string> chosen;
+  for (const HeadlessMenu& menu : window.menus()) {
+    for (const HeadlessMenuItem& item : menu.items) {
+      if (item.caption == "Quillon...") chosen.push_back(item.name);
+    }
+  }
+  for (const std::string& item : chosen) window.PressMenu(item);
+  window.Close();
+}
+
+// In the main window: type the log path, run the analysis, and leave.
+void DriveMainWindow(HeadlessWindow& window, const std::string& log_file) {
+  window.SetText("txtLogFile", log_file);
+  window.Press("cmdAnalyse");
+  window.Press("cmdExit");
+}
+
+}  // namespace
 
 int RunAnalyseCommand(const std::string& project_file, const std::string& log_file) {
   HeadlessWindowSystem windows(&std::cout, &std::cerr);
+  windows.PrintListsOnlyOf(kMainWindowTitle);
   windows.SetShowHook([&log_file](HeadlessWindow& window) {
-    window.SetText("txtLogFile", log_file);
-    window.Press("cmdAnalyse");
-    window.Press("cmdExit");
+    if (window.title() == kMainWindowTitle) {
+      DriveMainWindow(window, log_file);
+    } else {
+      DriveEnvironment(window);
+    }
   });
   RegisterQlnClass(Registry(), windows);
-
-  auto environment = std::make_shared<ProjectFileApplication>(project_file);
-  std::shared_ptr<VBApplication> application = environment;
-  auto addin = Registry().CreateObject(kQlnClassIdentity.prog_id);
-  addin->ConnectAddIn(application);
-  const auto captions = environment->MenuCaptions();
-  for (size_t item = 0; item < captions.size(); ++item) {
-    if (captions[item] == "Quillon...") environment->ClickMenuItem(item);
-  }
-  addin->DisconnectAddIn(0);
+  EnvironmentWindow environment(windows, Registry(),
+                                std::make_shared<ProjectFileApplication>(project_file));
+  environment.Show();
   return windows.message_count() == 0 ? 0 : 1;
 }
 

@@ -1,18 +1,24 @@
-// Opens a project file and shows the main window on the display through FLTK.
+// Opens a project file in the environment window on the display, through FLTK, with the
+// add-in connected to it as the development environment connects it.
 #include "ide_command.h"
 
-#include "host/object_model.h"
+#include <memory>
+
+#include "host/class_registry.h"
+#include "host/environment_window.h"
 #include "host/project_file_host.h"
+#include "host/qln_class.h"
 #include "ui/fltk_window_system.h"
-#include "ui/frm_qln.h"
 
 namespace quillon {
 
 int RunIdeCommand(const std::string& project_file) {
   FltkWindowSystem windows;
-  objVBInst = std::make_shared<ProjectFileApplication>(project_file);
-  ShowMainWindowModal(windows);
-  return 0;
+  RegisterQlnClass(Registry(), windows);
+  EnvironmentWindow environment(windows, Registry(),
+                                std::make_shared<ProjectFileApplication>(project_file));
+  environment.Show();
+  return environment.failed() ? 1 : 0;
 }
 
 }  // namespace quillon

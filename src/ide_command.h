@@ -5,8 +5,10 @@
 
 namespace quillon {
 
-// Opens the project in `project_file` and shows the main window on the display;
-// returns the command's exit status when the window has closed.
+// Opens the project in `project_file` in the environment window on the display, with the
+// add-in connected: its "Quillon..." item on the Add-Ins menu opens the main window.
+// Returns when the environment window has closed: 0, or 1 when a failure of the add-in
+// reached the environment (which showed it in a message box).
 int RunIdeCommand(const std::string& project_file);
 
 }  // namespace quillon

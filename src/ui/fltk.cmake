@@ -25,3 +25,6 @@ if(QUILLON_BUILD_TESTS)
                    $<TARGET_FILE:fltk_window_check> ${CMAKE_CURRENT_BINARY_DIR}/fltk_window_test)
   set_tests_properties(fltk_window_test PROPERTIES TIMEOUT 180)
 endif()
+
+# The environment window's check under Xvfb, which needs the FLTK flags above.
+include(${PROJECT_SOURCE_DIR}/src/host/environment_window_check.cmake)

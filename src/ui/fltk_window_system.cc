@@ -248,6 +248,8 @@ class FltkMenuItem : public MenuItem {
     bar_->mode(index, enabled ? mode & ~FL_MENU_INACTIVE : mode | FL_MENU_INACTIVE);
   }
   bool Enabled() const override { return (bar_->mode(Index()) & FL_MENU_INACTIVE) == 0; }
+  // Takes the item off the menu bar, so that it no longer calls back.
+  void Remove() { bar_->remove(Index()); }
 
  private:
   static void Chosen(Fl_Widget*, void* self) { static_cast<FltkMenuItem*>(self)->on_click_(); }
@@ -262,14 +264,23 @@ class FltkMenuItem : public MenuItem {
   std::function<void()> on_click_;
 };
 
+// A menu on the bar: a submenu entry, there from the start so that an empty menu shows too.
 class FltkMenu : public Menu {
  public:
-  FltkMenu(Fl_Menu_Bar* bar, std::string caption) : bar_(bar), caption_(std::move(caption)) {}
+  FltkMenu(Fl_Menu_Bar* bar, const std::string& caption)
+      : bar_(bar), caption_(Cp1252ToUtf8(caption)) {
+    bar_->add(caption_.c_str(), 0, nullptr, nullptr, FL_SUBMENU);
+  }
   MenuItem& AddItem(const std::string&, const std::string& caption,
                     std::function<void()> on_click) override {
     items_.push_back(
-        std::make_unique<FltkMenuItem>(bar_, caption_ + "/" + caption, std::move(on_click)));
+        std::make_unique<FltkMenuItem>(bar_, caption_ + "/" + Cp1252ToUtf8(caption),
+                                       std::move(on_click)));
     return *items_.back();
+  }
+  void Clear() override {
+    for (const auto& item : items_) item->Remove();
+    items_.clear();
   }
 
  private:
@@ -286,7 +297,7 @@ class FltkWindow : public Window {
                                                nullptr,
                                                [this] { RequestUnload(UnloadMode::kCloseControl); });
     window_->end();
-    window_->copy_label(title.c_str());
+    window_->copy_label(Cp1252ToUtf8(title).c_str());
   }
 
   Frame& AddFrame(const std::string&, const Rect& bounds) override {

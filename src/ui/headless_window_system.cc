@@ -32,12 +32,12 @@ class HeadlessTextBox : public TextBox {
 
 class HeadlessListBox : public ListBox {
  public:
-  HeadlessListBox(HeadlessControl& state, HeadlessWindowSystem& system)
-      : state_(state), system_(system) {}
+  HeadlessListBox(HeadlessControl& state, HeadlessWindow& window)
+      : state_(state), window_(window) {}
   Rect Bounds() const override { return state_.bounds; }
   void AddItem(const std::string& line) override {
     state_.lines.push_back(line);
-    system_.ListLineAdded(line);
+    window_.system().ListLineAdded(window_, line);
   }
   void Refresh() override { ++state_.refresh_count; }
   int32_t SetHorizontalExtent(int32_t pixels) override {
@@ -47,7 +47,7 @@ class HeadlessListBox : public ListBox {
 
  private:
   HeadlessControl& state_;
-  HeadlessWindowSystem& system_;
+  HeadlessWindow& window_;
 };
 
 class HeadlessLabel : public Label {
@@ -106,6 +106,10 @@ class HeadlessMenuView : public Menu {
     state_.items.push_back(HeadlessMenuItem{name, caption, true, std::move(on_click)});
     items_.push_back(std::make_unique<HeadlessMenuItemView>(state_.items.back()));
     return *items_.back();
+  }
+  void Clear() override {
+    items_.clear();
+    state_.items.clear();
   }
 
  private:
@@ -177,7 +181,7 @@ Frame& HeadlessWindow::NewFrame(const std::string& parent, const std::string& na
 ListBox& HeadlessWindow::NewListBox(const std::string& parent, const std::string& name,
                                     const Rect& bounds) {
   auto view =
-      std::make_unique<HeadlessListBox>(NewControl("list", name, parent, bounds), system_);
+      std::make_unique<HeadlessListBox>(NewControl("list", name, parent, bounds), *this);
   ListBox& list = *view;
   control_views_.push_back(std::move(view));
   return list;
@@ -342,9 +346,11 @@ void HeadlessWindowSystem::DoEvents() {
   CallIfSet(on_do_events_);
 }
 
-void HeadlessWindowSystem::ListLineAdded(const std::string& line) {
+void HeadlessWindowSystem::ListLineAdded(const HeadlessWindow& window, const std::string& line) {
   Record("list " + line);
-  if (list_out_ != nullptr) *list_out_ << line << "\n" << std::flush;
+  if (list_out_ == nullptr) return;
+  if (printed_window_ && window.title() != *printed_window_) return;
+  *list_out_ << line << "\n" << std::flush;
 }
 
 void HeadlessWindowSystem::WindowGone(HeadlessWindow& window) {

@@ -14,6 +14,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/window_system.h"
@@ -159,6 +160,8 @@ class HeadlessWindowSystem : public WindowSystem {
   // message box's prompt to `msg_out`, one output line per line of the prompt. Either
   // may be null.
   HeadlessWindowSystem(std::ostream* list_out, std::ostream* msg_out);
+  // From now on only the lists of windows titled `title` go to `list_out`.
+  void PrintListsOnlyOf(std::string title) { printed_window_ = std::move(title); }
 
   std::unique_ptr<Window> CreateWindow(const std::string& title,
                                        const Size& client_size) override;
@@ -190,7 +193,7 @@ class HeadlessWindowSystem : public WindowSystem {
 
   // For the windows.
   void Record(std::string entry) { journal_.push_back(std::move(entry)); }
-  void ListLineAdded(const std::string& line);
+  void ListLineAdded(const HeadlessWindow& window, const std::string& line);
   void WindowLoaded(HeadlessWindow& window) { live_.push_back(&window); }
   void WindowGone(HeadlessWindow& window);
   void RunShowHook(HeadlessWindow& window);
@@ -198,6 +201,7 @@ class HeadlessWindowSystem : public WindowSystem {
  private:
   std::ostream* list_out_ = nullptr;
   std::ostream* msg_out_ = nullptr;
+  std::optional<std::string> printed_window_;  // unset: every window's lists
   Size screen_{19200, 15360};
   FrameMetrics metrics_;
   std::function<void(HeadlessWindow&)> on_show_;

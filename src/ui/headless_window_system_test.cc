@@ -30,6 +30,42 @@ TEST(HeadlessWindowSystemTest, ConsoleModePrintsListLinesAndMessageLinesAsTheyCo
   EXPECT_EQ(out_when_shown, (std::vector<std::string>{"first\n", "first\nsecond\xE9\n"}));
 }
 
+TEST(HeadlessWindowSystemTest, ConsoleModeCanPrintTheListsOfOneWindowOnly) {
+  std::ostringstream out;
+  HeadlessWindowSystem windows(&out, nullptr);
+  windows.PrintListsOnlyOf("Printed");
+  auto printed = windows.CreateWindow("Printed", {100, 100});
+  auto quiet = windows.CreateWindow("Quiet", {100, 100});
+  printed->AddListBox("lst", {0, 0, 100, 100}).AddItem("shown");
+  quiet->AddListBox("lst", {0, 0, 100, 100}).AddItem("kept back");
+  EXPECT_EQ(out.str(), "shown\n");
+  EXPECT_EQ(windows.journal(), (std::vector<std::string>{"list shown", "list kept back"}));
+}
+
+TEST(HeadlessWindowSystemTest, AClearedMenuLosesItsItemsAndTakesNewOnes) {
+  HeadlessWindowSystem windows;
+  auto window = windows.CreateWindow("W", {100, 100});
+  std::vector<std::string> clicked;
+  Menu& menu = window->AddMenu("mnu", "&M");
+  menu.AddItem("mnuOld", "&Old", [&] { clicked.push_back("old"); });
+  menu.AddItem("mnuOther", "O&ther", [&] { clicked.push_back("other"); });
+  windows.SetShowHook([&](HeadlessWindow& w) {
+    menu.Clear();
+    EXPECT_TRUE(w.menus().at(0).items.empty());
+    EXPECT_THROW(w.PressMenu("mnuOld"), std::out_of_range);
+    menu.AddItem("mnuNew", "&New", [&] { clicked.push_back("new"); });
+    w.PressMenu("mnuNew");
+    w.Close();
+  });
+  window->ShowModal();
+  auto& w = static_cast<HeadlessWindow&>(*window);
+  ASSERT_EQ(w.menus().size(), 1u);
+  EXPECT_EQ(w.menus()[0].caption, "&M");
+  ASSERT_EQ(w.menus()[0].items.size(), 1u);
+  EXPECT_EQ(w.menus()[0].items[0].caption, "&New");
+  EXPECT_EQ(clicked, std::vector<std::string>{"new"});
+}
+
 TEST(HeadlessWindowSystemTest, AWindowLeftOpenAfterTheShowHookIsAnError) {
   HeadlessWindowSystem windows;
   auto window = windows.CreateWindow("W", {100, 100});

@@ -90,6 +90,9 @@ class Menu {
   // Adds an item at the end. An "&" in a caption marks the access key.
   virtual MenuItem& AddItem(const std::string& name, const std::string& caption,
                             std::function<void()> on_click) = 0;
+  // Removes every item; the references AddItem returned are no longer valid. The menu
+  // itself stays on the menu bar, empty.
+  virtual void Clear() = 0;
 };
 
 class Frame;
