@@ -12,7 +12,7 @@
 
 namespace quillon {
 
-TextInput::TextInput(const std::string& path) : path_(MapWindowsPath(path)) {
+TextInput::TextInput(const std::string& path, size_t block_size) : path_(MapWindowsPath(path)) {
   if (path_.empty()) throw RuntimeError(kErrBadFileName);
   // Non-blocking so that a FIFO cannot stall the open; only regular files are read.
   fd_ = open(path_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
@@ -25,7 +25,7 @@ TextInput::TextInput(const std::string& path) : path_(MapWindowsPath(path)) {
     throw ErrorFromErrno(err, path_);
   }
   fcntl(fd_, F_SETFL, fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
-  buffer_.resize(kBlockSize);
+  buffer_.resize(block_size == 0 ? 1 : block_size);
 }
 
 TextInput::~TextInput() {
@@ -84,6 +84,14 @@ std::string TextInput::ReadLine() {
     line += ReadPiece(&ended);
   } while (!ended);
   return line;
+}
+
+std::string_view TextInput::ReadBytes() {
+  if (AtEnd()) return {};
+  const std::string_view bytes(buffer_.data() + pos_, length_ - pos_);
+  pos_ = length_;
+  mid_line_ = false;
+  return bytes;
 }
 
 void TextInput::Close() {

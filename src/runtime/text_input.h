@@ -13,8 +13,9 @@ class TextInput {
   static constexpr size_t kBlockSize = 256 * 1024;
 
   // Opens `path` (Windows-form paths are mapped) for reading; raises a RuntimeError
-  // when it is missing, not a regular file, or cannot be read.
-  explicit TextInput(const std::string& path);
+  // when it is missing, not a regular file, or cannot be read. Tests pass a small
+  // `block_size` to put block boundaries where they want them.
+  explicit TextInput(const std::string& path, size_t block_size = kBlockSize);
   ~TextInput();
   TextInput(const TextInput&) = delete;
   TextInput& operator=(const TextInput&) = delete;
@@ -30,6 +31,12 @@ class TextInput {
   // `*line_ended` tells whether the piece finishes the line. Raises "Input past
   // end of file" (62) when no line is left.
   std::string_view ReadPiece(bool* line_ended);
+
+  // Reads the rest of the file as it stands, terminators included: the next stretch
+  // of at most one block, from where line reading stopped (a line feed that completes
+  // a CR LF already read is skipped). Empty at the end of the file. For callers that
+  // split lines themselves; the view is valid until the next read.
+  std::string_view ReadBytes();
 
   // Closes the file; raises a RuntimeError when the system reports a failure.
   void Close();
