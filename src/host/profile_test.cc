@@ -2,6 +2,8 @@
 #include "host/profile.h"
 
 #include <gtest/gtest.h>
+
+#include <ostream>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -23,6 +25,10 @@ struct ReadCase {
   uint32_t size;
   std::string expected;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const ReadCase& c, std::ostream* out) { *out << c.name; }
+
 
 const ReadCase kReadCases[] = {
     {"Found", "[S]\r\nk=value\r\n", "S", "k", 64, "value"},

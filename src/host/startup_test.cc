@@ -2,6 +2,8 @@
 #include "host/startup.h"
 
 #include <gtest/gtest.h>
+
+#include <ostream>
 #include <sys/stat.h>
 
 #include <optional>
@@ -17,6 +19,10 @@ struct StartupCase {
   std::optional<std::string> before;  // nothing: no VB.INI
   std::string after;                  // the same as `before` when nothing may be written
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const StartupCase& c, std::ostream* out) { *out << c.name; }
+
 
 const StartupCase kCases[] = {
     {"NoFile", std::nullopt, "[Add-Ins32]\r\nQuillon.QlnClass=0\r\n"},
