@@ -92,6 +92,20 @@ TEST(TextInputTest, ReadingPastTheEndRaisesInputPastEnd) {
   }
 }
 
+TEST(TextInputTest, RawBlocksResumeAfterTheLineReadAndItsLineFeed) {
+  TempDir dir;
+  WriteFile(dir / "f.txt", "a\r\nbc\nd\r");
+  TextInput in(dir / "f.txt", 3);
+  EXPECT_EQ(in.ReadLine(), "a");
+  std::string rest;
+  for (std::string_view bytes; !(bytes = in.ReadBytes()).empty();) {
+    EXPECT_LE(bytes.size(), 3u);
+    rest += bytes;
+  }
+  EXPECT_EQ(rest, "bc\nd\r");
+  EXPECT_TRUE(in.AtEnd());
+}
+
 int OpenError(const std::string& path) {
   try {
     TextInput in(path);
