@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
   try {
     return quillon::Run(quillon::ParseCommandLine({argv + 1, argv + argc}));
   } catch (const quillon::RuntimeError& error) {
-    // A failure no window reported, such as a menu member the environment refused.
+    // A failure no window reported, such as a display that cannot be opened.
     std::cerr << "quillon: Error " << error.number() << ", " << error.description() << "\n";
     return 1;
   }

@@ -129,7 +129,7 @@ TEST_F(QlnClassTest, AClickFailureReachesTheEnvironment) {
     window.Press("cmdExit");
   });
   addin->AfterClick();
-  EXPECT_EQ(error, 400);
+  EXPECT_EQ(error, kErrFormAlreadyShown);
 }
 
 }  // namespace

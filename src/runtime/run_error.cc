@@ -23,6 +23,7 @@ std::string ErrorDescription(int32_t number) {
     case kErrPathFileAccess: return "Path/File access error";
     case kErrPathNotFound: return "Path not found";
     case kErrObjectNotSet: return "Object variable or With block variable not set";
+    case kErrFormAlreadyShown: return "Form already displayed; can't show modally";
     case kErrObjectRequired: return "Object required";
     case kErrCannotCreateObject: return "ActiveX component can't create object";
     case kErrAutomation: return "Automation error";

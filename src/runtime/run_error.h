@@ -25,6 +25,7 @@ enum ErrorNumber : int32_t {
   kErrPathFileAccess = 75,
   kErrPathNotFound = 76,
   kErrObjectNotSet = 91,
+  kErrFormAlreadyShown = 400,
   kErrObjectRequired = 424,
   kErrCannotCreateObject = 429,
   kErrAutomation = 440,

@@ -147,7 +147,7 @@ frmQln* DefaultQln() { return g_default_instance; }
 
 void ShowMainWindowModal(WindowSystem& windows, Clock& clock, const std::string& keyword_file) {
   if (g_default_instance != nullptr) {
-    throw RuntimeError(400, "Form already displayed; can't show modally");
+    throw RuntimeError(kErrFormAlreadyShown);
   }
   frmQln form(windows, clock, keyword_file);
   DefaultInstanceScope scope(form);
