@@ -42,6 +42,19 @@ TEST(LooseLineInputTest, EveryLineEndGivesTheSameLines) {
   }
 }
 
+TEST(LooseLineInputTest, LongLinesAreCutAndTheLinesAfterThemStillRead) {
+  FixtureFolder folder;
+  const std::string huge(TextInput::kBlockSize * 3, 'x');
+  std::string many;
+  for (int i = 0; i < 100000; ++i) many += "line" + std::to_string(i) + "\n";
+  const auto lines = ReadAll(folder.Write("f.txt", "first\r\n" + huge + "\nafter\r\n" + many));
+  ASSERT_EQ(lines.size(), 100003u);
+  EXPECT_EQ(lines[1], std::string(LooseLineInput::kMaxLine, 'x'));
+  EXPECT_EQ(lines[2], "after");
+  EXPECT_EQ(lines[3], "line0");
+  EXPECT_EQ(lines.back(), "line99999");
+}
+
 TEST(LooseLineInputTest, MissingFileRaisesFileNotFound) {
   FixtureFolder folder;
   try {
