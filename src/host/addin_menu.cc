@@ -10,7 +10,10 @@ namespace quillon {
 
 struct MenuItemState {
   std::string caption;
-  std::map<int32_t, std::shared_ptr<AddInEventHandler>> handlers;  // by connection number
+  // By connection number. The item does not keep its handlers alive: the add-in holds
+  // the item, so a strong reference back would keep both alive for ever whenever the
+  // add-in is released without a successful disconnect.
+  std::map<int32_t, std::weak_ptr<AddInEventHandler>> handlers;
 };
 
 struct AddInsMenu::State {
@@ -99,9 +102,12 @@ std::vector<std::string> AddInsMenu::Captions() const {
 bool AddInsMenu::Click(size_t index) {
   if (index >= state_->items.size()) throw RuntimeError(kErrSubscriptOutOfRange);
   // A copy, so a handler may disconnect or remove the item while it runs.
-  const auto handlers = state_->items[index]->handlers;
-  for (const auto& entry : handlers) entry.second->AfterClick();
-  return !handlers.empty();
+  std::vector<std::shared_ptr<AddInEventHandler>> live;
+  for (const auto& entry : state_->items[index]->handlers) {
+    if (auto handler = entry.second.lock()) live.push_back(std::move(handler));
+  }
+  for (const auto& handler : live) handler->AfterClick();
+  return !live.empty();
 }
 
 }  // namespace quillon

@@ -27,8 +27,9 @@ class AddInsMenu : public VBMenu {
   // The captions of the items on the menu, in order.
   std::vector<std::string> Captions() const;
 
-  // Clicks item `index` (0-based): calls AfterClick on every handler connected to it,
-  // in the order they were connected. Returns whether any handler was reached.
+  // Clicks item `index` (0-based): calls AfterClick on every handler connected to it
+  // that still exists, in the order they were connected. Returns whether any handler
+  // was reached.
   // Raises "Subscript out of range" (9) when there is no such item.
   bool Click(size_t index);
 

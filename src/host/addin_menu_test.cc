@@ -63,6 +63,17 @@ TEST(AddInsMenuTest, ClicksReachConnectedHandlersOnly) {
   EXPECT_EQ(ErrorNumber([&] { item->ConnectEvents(nullptr); }), kErrObjectRequired);
 }
 
+TEST(AddInsMenuTest, AReleasedHandlerIsNotKeptAliveByItsItem) {
+  AddInsMenu menu;
+  auto item = menu.MenuItems()->Add("Quillon...");
+  auto handler = std::make_shared<CountingHandler>();
+  item->ConnectEvents(handler);
+  std::weak_ptr<CountingHandler> watch = handler;
+  handler.reset();
+  EXPECT_TRUE(watch.expired());
+  EXPECT_FALSE(menu.Click(0));
+}
+
 TEST(AddInsMenuTest, ConnectionNumbersAreNonzeroAndIncreasing) {
   AddInsMenu menu;
   auto items = menu.MenuItems();
