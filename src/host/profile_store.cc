@@ -5,6 +5,7 @@
 #include <climits>
 #include <cstdlib>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -137,6 +138,32 @@ class TempFile {
   bool committed_ = false;
 };
 
+// Whether `name` is "<base>.<digits>.<digits>.tmp", a temporary file of OpenUniqueBeside.
+bool IsTempNameOf(const std::string& name, const std::string& base) {
+  const std::string suffix = ".tmp";
+  if (name.size() <= base.size() + 1 + suffix.size() || name.compare(0, base.size() + 1, base + ".") != 0 ||
+      name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
+    return false;
+  const std::string middle = name.substr(base.size() + 1, name.size() - base.size() - 1 - suffix.size());
+  const size_t dot = middle.find('.');
+  const auto digits = [](const std::string& text) {
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+  };
+  return dot != std::string::npos && digits(middle.substr(0, dot)) && digits(middle.substr(dot + 1));
+}
+
+// Removes the temporary files that writers killed mid-write left beside `path`. Only a
+// writer holding the exclusive lock makes them, so under that lock every one is stale.
+void RemoveStaleTempFiles(const std::string& path) {
+  const std::filesystem::path file(path);
+  const std::string base = file.filename().string();
+  std::error_code ignored;
+  const auto folder = file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+  for (const auto& entry : std::filesystem::directory_iterator(folder, ignored)) {
+    if (IsTempNameOf(entry.path().filename().string(), base)) std::filesystem::remove(entry.path(), ignored);
+  }
+}
+
 // Makes the rename durable. Best effort: the change itself is complete already.
 void SyncFolderOf(const std::string& path) {
   const size_t slash = path.find_last_of('/');
@@ -159,6 +186,7 @@ std::optional<std::string> ReadSharedFile(const std::string& path) {
 void EditSharedFile(const std::string& path, const std::function<std::string(std::string_view)>& edit) {
   const std::string file = RealFile(path);
   const FileLock lock(file, LOCK_EX, true);
+  RemoveStaleTempFiles(file);
   const FileText content = ReadFile(file);
   const std::string changed = edit(content.text);
   TempFile temp(file);

@@ -120,6 +120,18 @@ TEST_F(ProfileTest, WriteChangesOnlyTheValueAndKeepsThePermissions) {
   EXPECT_EQ(st.st_mode & 07777, 0640u);
 }
 
+TEST_F(ProfileTest, AWriteClearsTemporaryFilesThatKilledWritersLeft) {
+  Put(Path("VB.INI"), "[S]\nk=1\n");
+  Put(Path("VB.INI.4242.0.tmp"), "[S]\nk=half");
+  Put(Path("VB.INI.bak"), "kept");
+  Put(Path("VB.INI.x.0.tmp"), "kept");
+  ASSERT_NE(WritePrivateProfileStringA("S", "k", "2", "VB.INI"), 0);
+  EXPECT_FALSE(std::filesystem::exists(Path("VB.INI.4242.0.tmp")));
+  EXPECT_TRUE(std::filesystem::exists(Path("VB.INI.bak")));
+  EXPECT_TRUE(std::filesystem::exists(Path("VB.INI.x.0.tmp")));
+  EXPECT_EQ(Take(Path("VB.INI")), "[S]\nk=2\n");
+}
+
 TEST_F(ProfileTest, WriteThroughASymbolicLinkChangesItsTarget) {
   Put(Path("real.ini"), "[S]\nk=1\n");
   std::filesystem::create_symlink("real.ini", Path("VB.INI"));
