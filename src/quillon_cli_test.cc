@@ -3,12 +3,13 @@
 
 #include <filesystem>
 
-#include "testing/run_program.h"
+#include "testing/program_run.h"
 #include "testing/temp_dir.h"
 
 namespace quillon {
 namespace {
 
+using testing::ProgramCall;
 using testing::ProgramResult;
 using testing::ReadFile;
 using testing::RunProgram;
@@ -20,11 +21,15 @@ const std::string kExamples = QUILLON_EXAMPLES_DIR;
 
 class QuillonCommandTest : public ::testing::Test {
  protected:
+  // Runs quillon with a Windows directory of the test's own, the C locale, and `env`.
   ProgramResult Quillon(std::vector<std::string> args, std::vector<std::string> env = {},
                         const std::string& binary = kBinary) {
-    args.insert(args.begin(), binary);
-    env.push_back("WINDIR=" + dir / "windows");
-    return RunProgram(args, env);
+    ProgramCall call;
+    call.program = binary;
+    call.args = std::move(args);
+    call.env = {"WINDIR=" + dir / "windows", "LC_ALL=C"};
+    call.env.insert(call.env.end(), env.begin(), env.end());
+    return RunProgram(call);
   }
   std::string KeywordLine() const {
     return "Reading date keywords from : " + std::filesystem::path(kBinary).parent_path().string() +
