@@ -30,11 +30,11 @@
 #include "host/qln_class.h"
 #include "testing/temp_dir.h"
 #include "ui/fltk_window_system.h"
+#include "ui/fltk_state_file.h"
 
 namespace quillon {
 namespace {
 
-std::string state_file;
 std::string environment_title;
 const Fl_Menu_Bar* environment_bar = nullptr;  // found in the environment window while shown
 
@@ -80,18 +80,6 @@ void DumpWindow(std::ostream& out, Fl_Window* window) {
   DumpWidgets(out, window, title == environment_title);
 }
 
-void WriteState(void*) {
-  const std::string temp = state_file + ".new";
-  {
-    std::ofstream out(temp);
-    for (Fl_Window* w = Fl::first_window(); w != nullptr; w = Fl::next_window(w)) {
-      DumpWindow(out, w);
-    }
-  }
-  std::rename(temp.c_str(), state_file.c_str());
-  Fl::repeat_timeout(0.1, WriteState);
-}
-
 std::string WriteProject(const std::filesystem::path& folder) {
   testing::WriteFile((folder / "dates.bas").string(), "Attribute VB_Name = \"Dates\"\r\nd = Now\r\n");
   testing::WriteFile((folder / "book.cls").string(), "x = 1\r\n");
@@ -109,14 +97,13 @@ int main(int argc, char** argv) {
     std::cerr << "usage: environment_window_check <work folder> <state file>\n";
     return 2;
   }
-  state_file = argv[2];
   auto app = std::make_shared<ProjectFileApplication>(WriteProject(argv[1]));
   environment_title = EnvironmentTitle(*app);
   try {
     FltkWindowSystem windows;
     RegisterQlnClass(Registry(), windows);
     EnvironmentWindow environment(windows, Registry(), app);
-    Fl::add_timeout(0.1, WriteState);
+    StartStateFile(argv[2], DumpWindow);
     environment.Show();
     std::cout << "closed\n";
     if (environment_bar != nullptr) DumpMenu(std::cout, "final menu", environment_bar);

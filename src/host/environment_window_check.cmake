@@ -6,7 +6,7 @@ if(QUILLON_BUILD_TESTS)
   add_executable(environment_window_check ${CMAKE_CURRENT_LIST_DIR}/environment_window_check.cc)
   target_compile_options(environment_window_check PRIVATE ${FLTK_CXXFLAGS})
   target_link_libraries(environment_window_check PRIVATE
-    quillon_environment quillon_ui_fltk quillon_testing ${FLTK_LDFLAGS})
+    quillon_environment quillon_fltk_state_file quillon_testing ${FLTK_LDFLAGS})
   set_target_properties(environment_window_check PROPERTIES
                         RUNTIME_OUTPUT_DIRECTORY ${environment_test_dir})
   add_test(NAME environment_window_test

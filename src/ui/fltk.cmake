@@ -16,9 +16,13 @@ target_compile_options(quillon_ui_fltk PRIVATE ${FLTK_CXXFLAGS})
 target_link_libraries(quillon_ui_fltk PUBLIC quillon_ui PRIVATE ${FLTK_LDFLAGS})
 
 if(QUILLON_BUILD_TESTS)
+  add_library(quillon_fltk_state_file STATIC fltk_state_file.cc)
+  target_compile_options(quillon_fltk_state_file PRIVATE ${FLTK_CXXFLAGS})
+  target_link_libraries(quillon_fltk_state_file PUBLIC quillon_ui_fltk)
+
   add_executable(fltk_window_check fltk_window_check.cc)
   target_compile_options(fltk_window_check PRIVATE ${FLTK_CXXFLAGS})
-  target_link_libraries(fltk_window_check PRIVATE quillon_ui_fltk quillon_scripted_host
+  target_link_libraries(fltk_window_check PRIVATE quillon_fltk_state_file quillon_scripted_host
                                                   quillon_testing)
   add_test(NAME fltk_window_test
            COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/fltk_window_test.sh

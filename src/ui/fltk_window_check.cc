@@ -30,11 +30,11 @@
 #include "ui/fltk_widgets.h"
 #include "ui/fltk_window_system.h"
 #include "ui/frm_qln.h"
+#include "ui/fltk_state_file.h"
 
 namespace quillon {
 namespace {
 
-std::string state_file;
 
 const char* Kind(Fl_Widget* w) {
   if (dynamic_cast<Fl_Menu_Bar*>(w)) return "menubar";
@@ -92,18 +92,6 @@ void DumpWindow(std::ostream& out, Fl_Window* window) {
   for (int i = 0; i < window->children(); ++i) DumpWidget(out, window->child(i), top);
 }
 
-void WriteState(void*) {
-  const std::string temp = state_file + ".new";
-  {
-    std::ofstream out(temp);
-    for (Fl_Window* w = Fl::first_window(); w != nullptr; w = Fl::next_window(w)) {
-      DumpWindow(out, w);
-    }
-  }
-  std::rename(temp.c_str(), state_file.c_str());
-  Fl::repeat_timeout(0.1, WriteState);
-}
-
 void WriteProject(const std::filesystem::path& folder, ScriptedApplication& app) {
   const struct {
     const char* name;
@@ -131,7 +119,6 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::filesystem::path folder = argv[1];
-  state_file = argv[2];
   auto app = std::make_shared<ScriptedApplication>();
   WriteProject(folder, *app);
   if (keywords) {
@@ -141,7 +128,7 @@ int main(int argc, char** argv) {
   try {
     FltkWindowSystem windows;
     SystemClock clock;
-    Fl::add_timeout(0.1, WriteState);
+    StartStateFile(argv[2], DumpWindow);
     ShowMainWindowModal(windows, clock, (folder / "keywords.txt").string());
   } catch (const RuntimeError& e) {
     std::cerr << "fltk_window_check: " << e.description() << '\n';
