@@ -10,10 +10,6 @@ void ClassRegistry::Register(const std::string& prog_id, ClassFactory factory) {
   classes_[FoldCase(prog_id)] = std::move(factory);
 }
 
-bool ClassRegistry::IsRegistered(const std::string& prog_id) const {
-  return classes_.count(FoldCase(prog_id)) != 0;
-}
-
 std::shared_ptr<VBAddIn> ClassRegistry::CreateObject(const std::string& prog_id) const {
   const auto entry = classes_.find(FoldCase(prog_id));
   if (entry == classes_.end()) throw RuntimeError(kErrCannotCreateObject);

@@ -17,7 +17,6 @@ class ClassRegistry {
  public:
   // Enters (or replaces) the class created by `factory` under `prog_id`.
   void Register(const std::string& prog_id, ClassFactory factory);
-  bool IsRegistered(const std::string& prog_id) const;
   // A new instance of the class registered as `prog_id`, matched without regard to
   // case as the system registry matches it; raises 429 when no such class is registered.
   std::shared_ptr<VBAddIn> CreateObject(const std::string& prog_id) const;
